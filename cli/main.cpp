@@ -3,6 +3,7 @@
 // printed is UTF-8, JSON on stdout.
 #include "app/remote_config.h"
 #include "app/settings.h"
+#include "cli/commands.h"
 #include "cli/json.h"
 #include "net/codepage.h"
 #include "net/http_access.h"
@@ -63,8 +64,8 @@ int configCommand(const std::vector<std::string>& args)
 int run(int argc, char** argv)
 {
     const std::map<std::string, int (*)(const std::vector<std::string>&)> commands = {
-        {"fetch", fetchCommand},
-        {"config", configCommand},
+        {"fetch", fetchCommand},   {"config", configCommand}, {"listing", listingCommand},
+        {"search", searchCommand}, {"film", filmCommand},     {"series", seriesCommand},
     };
     if (argc < 2 || !commands.count(argv[1])) {
         std::cerr << kUsage;

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libbenchmark-dev
-  libcurl4-openssl-dev libpcre2-dev
+  libcurl4-openssl-dev libpcre2-dev zlib1g-dev
 )
 
 missing=()
