@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Pelizo needs to build, test and run, when any is
-# missing. Run as root.
+# missing. Run as root. Without a CJK font every Chinese text shows as empty
+# boxes; Xvfb gives a display where there is none.
 set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libbenchmark-dev
   libcurl4-openssl-dev libpcre2-dev zlib1g-dev
+  qt6-base-dev
+  fonts-noto-cjk
+  xvfb xauth
 )
 
 missing=()

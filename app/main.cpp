@@ -1,0 +1,38 @@
+// Process entry: global state, exit routine, the start-up steps, MainWindow
+// and the event loop. The application takes nothing on its command line.
+#include "app/app_state.h"
+#include "app/timings.h"
+#include "ui/main_window.h"
+#include "ui/ui_thread.h"
+
+#include <QApplication>
+
+namespace {
+
+// Runs when main() is left by any path.
+struct ExitRoutine {
+    ~ExitRoutine() { pelizo::releaseGlobalState(); }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    pelizo::markProcessStart();
+    pelizo::createGlobalState();
+    const ExitRoutine exitRoutine;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("pelizo");
+    QApplication::setApplicationDisplayName(QStringLiteral("全网Pelizo"));
+    // The main window is hidden while other windows stand alone; the program
+    // ends only where it says so.
+    app.setQuitOnLastWindowClosed(false);
+    pelizo::installMessagePump();
+
+    pelizo::MainWindow window;
+    window.show();
+    if (!window.runCreatedHandler())
+        return 0;
+    return app.exec();
+}

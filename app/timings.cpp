@@ -1,0 +1,37 @@
+#include "app/timings.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace pelizo {
+namespace {
+
+std::chrono::steady_clock::time_point& processStart()
+{
+    static auto start = std::chrono::steady_clock::now();
+    return start;
+}
+
+} // namespace
+
+void markProcessStart() { processStart() = std::chrono::steady_clock::now(); }
+
+bool timingsEnabled()
+{
+    const char* value = std::getenv("PELIZO_TIMINGS");
+    return value && std::strcmp(value, "1") == 0;
+}
+
+void reportTiming(const char* milestone)
+{
+    if (!timingsEnabled())
+        return;
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now()
+                                                                          - processStart())
+                        .count();
+    std::fprintf(stderr, "pelizo timing: %s after %lld ms\n", milestone, static_cast<long long>(ms));
+}
+
+} // namespace pelizo
