@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,12 @@ struct AppState {
     // Each opening of a title gets a new number; a details worker whose
     // number is no longer current has its results dropped.
     std::atomic<unsigned> detailsGeneration{0};
+
+    // The player's browser state; the browser's events write it.
+    std::atomic<int> browserWindowHandle{0};
+    std::string lastPopupAddress;
+    std::mutex lastPopupMutex;
+    std::atomic<bool> fallbackUsed{false};
 };
 
 // Creates the global state (replacing any earlier one).

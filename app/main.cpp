@@ -2,6 +2,9 @@
 // and the event loop. The application takes nothing on its command line.
 #include "app/app_state.h"
 #include "app/timings.h"
+#include "browser/binding.h"
+#include "browser/webengine_library.h"
+#include "ui/player_events.h"
 #include "ui/main_window.h"
 #include "ui/ui_thread.h"
 
@@ -21,6 +24,10 @@ int main(int argc, char** argv)
     pelizo::markProcessStart();
     pelizo::createGlobalState();
     const ExitRoutine exitRoutine;
+    // The skin engine's step comes here once it exists.
+    pelizo::browser::installBrowserLibrary(std::make_unique<pelizo::browser::WebEngineLibrary>());
+    pelizo::browser::startBrowserBinding();
+    pelizo::installPlayerRoutines();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("pelizo");

@@ -8,4 +8,11 @@ void markProcessStart();
 void reportTiming(const char* milestone);
 bool timingsEnabled();
 
+// The episode double-click; the next reportSinceEpisodeChosen prints the
+// milliseconds since then, once.
+void markEpisodeChosen();
+void reportSinceEpisodeChosen(const char* milestone);
+// The process's peak resident memory so far.
+void reportPeakMemory(const char* when);
+
 } // namespace pelizo

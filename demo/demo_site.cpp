@@ -2,6 +2,7 @@
 
 #include "demo/catalogue.h"
 #include "demo/catalogue_pages.h"
+#include "demo/parse_pages.h"
 #include "demo/png_image.h"
 #include "net/codepage.h"
 
@@ -100,6 +101,13 @@ std::string keywordFromPath(const std::string& encoded)
     const std::string bytes = percentDecode(encoded);
     const std::string gbk = utf8ToGbk(bytes);
     return gbkToUtf8(gbk) == bytes ? gbk : bytes;
+}
+
+// The episode address after "url=": the rest of the query, percent-decoded.
+std::string parseTarget(const std::string& query)
+{
+    const auto at = query.find("url=");
+    return at == std::string::npos ? std::string() : percentDecode(query.substr(at + 4));
 }
 
 std::string configFile(const DemoOptions& options, const std::string& parseHost)
@@ -205,10 +213,13 @@ HttpResponse DemoSite::handle(const HttpRequest& request) const
             return page(simplePage(platform.name + " 播放页",
                                    "<p>这是" + platform.name + "的演示播放页：" + escapeHtml(path) + "</p>"));
     if (label == "jx" && startsWith(path, "/jiexi/")) {
-        const auto at = request.query.find("url=");
-        const std::string target = at == std::string::npos ? std::string() : request.query.substr(at + 4);
-        return page(simplePage("演示解析服务 " + escapeHtml(path.substr(7)),
-                               "<p>正在解析：" + escapeHtml(target) + "</p>"));
+        const std::string service = path.substr(7);
+        // Parse services answer afresh every time: nothing is cached.
+        HttpResponse answer = service == "frame.html" ? page(parseFramePage(), "text/html; charset=utf-8")
+                                                      : page(parseServicePage(service, parseTarget(request.query)),
+                                                             "text/html; charset=utf-8");
+        answer.headers.emplace_back("Cache-Control", "no-store");
+        return answer;
     }
     if (label == "pan" || label == "lanzou")
         return page(simplePage(label == "pan" ? "百度云 演示分享页" : "蓝奏 演示分享页", "<p>全网Pelizo 安装包（演示）</p>"));

@@ -8,7 +8,7 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libbenchmark-dev
   libcurl4-openssl-dev libpcre2-dev zlib1g-dev
-  qt6-base-dev
+  qt6-base-dev qt6-webengine-dev
   fonts-noto-cjk
   xvfb xauth
 )

@@ -6,6 +6,7 @@
 #include "ui/detail_texts.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "ui/player_window.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"
 #include "ui/ui_thread.h"
@@ -184,10 +185,6 @@ void MainWindow::onSourceChosen()
     }
 }
 
-void MainWindow::onEpisodeDoubleClicked()
-{
-    if (startupHooks().openPlayer)
-        startupHooks().openPlayer(this);
-}
+void MainWindow::onEpisodeDoubleClicked() { openPlayer(this, episodeList_, detailTitle_); }
 
 } // namespace pelizo

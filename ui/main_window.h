@@ -38,8 +38,6 @@ class MainWindow;
 // Steps of start-up that other parts of the application provide.
 struct StartupHooks {
     std::function<void()> attachSkin;
-    // The episode double-click of the details tab (the player).
-    std::function<void(MainWindow*)> openPlayer;
 };
 StartupHooks& startupHooks();
 
