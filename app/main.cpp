@@ -9,6 +9,7 @@
 #include "ui/ui_thread.h"
 
 #include <QApplication>
+#include <QPointer>
 
 namespace {
 
@@ -41,5 +42,14 @@ int main(int argc, char** argv)
     window.show();
     if (!window.runCreatedHandler())
         return 0;
-    return app.exec();
+    const int code = app.exec();
+    // Windows still open (a player, the update window) go before the
+    // browser engine's profile, which the application object owns.
+    QList<QPointer<QWidget>> others;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != &window && !top->parentWidget())
+            others.append(top);
+    for (const QPointer<QWidget>& top : others)
+        delete top.data();
+    return code;
 }
