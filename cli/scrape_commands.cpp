@@ -23,6 +23,14 @@ bool parseNumber(const std::string& text, int& value)
     return true;
 }
 
+// Prints a detail command's answer; something found unless both parts are empty.
+int printDetail(bool found, const std::string& detail, const std::vector<std::string>& sources)
+{
+    std::cout << jsonObject({{"found", found ? "true" : "false"}, {"detail", detail}, {"sources", jsonArray(sources)}})
+              << '\n';
+    return (found || !sources.empty()) ? kFound : kEmpty;
+}
+
 std::string texts(const std::vector<std::string>& values)
 {
     std::vector<std::string> encoded;
@@ -106,9 +114,7 @@ int filmCommand(const std::vector<std::string>& args)
                                            {"year", jsonText(d.year)},
                                            {"region", jsonText(d.region)},
                                            {"synopsis", jsonText(d.synopsis)}});
-    std::cout << jsonObject({{"found", found ? "true" : "false"}, {"detail", detail}, {"sources", jsonArray(encoded)}})
-              << '\n';
-    return (found || !sources.empty()) ? kFound : kEmpty;
+    return printDetail(found, detail, encoded);
 }
 
 int seriesCommand(const std::vector<std::string>& args)
@@ -131,9 +137,7 @@ int seriesCommand(const std::vector<std::string>& args)
                                            {"year", jsonText(d.year)},
                                            {"region", jsonText(d.region)},
                                            {"synopsis", jsonText(d.synopsis)}});
-    std::cout << jsonObject({{"found", found ? "true" : "false"}, {"detail", detail}, {"sources", jsonArray(encoded)}})
-              << '\n';
-    return (found || !sources.empty()) ? kFound : kEmpty;
+    return printDetail(found, detail, encoded);
 }
 
 } // namespace pelizo::cli

@@ -76,14 +76,14 @@ int idBetween(const std::string& path, const std::string& prefix, const std::str
 }
 
 // Splits "TYPE<sep1>YEAR<sep2>PAGE" of a listing path.
-bool splitListing(const std::string& spec, const std::string& first, const std::string& second, std::string& type,
+bool splitListing(const std::string& listingPart, const std::string& first, const std::string& second, std::string& type,
                   std::string& year, int& pageNumber)
 {
-    const auto a = spec.find(first);
+    const auto a = listingPart.find(first);
     if (a == std::string::npos)
         return false;
-    type = spec.substr(0, a);
-    const std::string rest = spec.substr(a + first.size());
+    type = listingPart.substr(0, a);
+    const std::string rest = listingPart.substr(a + first.size());
     const auto b = rest.find(second);
     if (b == std::string::npos)
         return false;
@@ -179,10 +179,10 @@ HttpResponse DemoSite::handle(const HttpRequest& request) const
         return notFound();
     }
     if (label == "so" && startsWith(path, "/search_")) {
-        std::string spec = path.substr(8);
-        if (endsWith(spec, "/"))
-            spec.pop_back();
-        return page(searchPage(hosts, keywordFromPath(spec.substr(0, spec.rfind('_')))));
+        std::string words = path.substr(8);
+        if (endsWith(words, "/"))
+            words.pop_back();
+        return page(searchPage(hosts, keywordFromPath(words.substr(0, words.rfind('_')))));
     }
     if (label == "img") {
         if (const Title* t = findTitle(idBetween(path, "/poster/", ".png")))

@@ -33,7 +33,7 @@ StartupHooks& startupHooks()
 
 namespace {
 
-struct BigButtonSpec {
+struct BigButton {
     const char* name;
     QRect place;
     const char* caption;
@@ -41,7 +41,7 @@ struct BigButtonSpec {
     int page;
 };
 
-const BigButtonSpec kBigButtons[3] = {
+const BigButton kBigButtons[3] = {
     {"图形按钮1", {192, -6, 94, 72}, "片库", "影", 0},
     {"图形按钮2", {347, -10, 94, 72}, "功能", "功", 4},
     {"图形按钮3", {511, -11, 94, 72}, "设置", "设", 3},
@@ -99,15 +99,15 @@ void MainWindow::buildTitleStrip()
         label->setStyleSheet("color: white;");
 
     for (int i = 0; i < 3; ++i) {
-        const auto& spec = kBigButtons[i];
-        const QString caption = QString::fromUtf8(spec.caption);
-        const QChar emblem = QString::fromUtf8(spec.emblem).at(0);
+        const auto& design = kBigButtons[i];
+        const QString caption = QString::fromUtf8(design.caption);
+        const QChar emblem = QString::fromUtf8(design.emblem).at(0);
         bigPictures_[i][0] = bigButtonPicture(caption, emblem, PictureState::Normal);
         bigPictures_[i][1] = bigButtonPicture(caption, emblem, PictureState::Hot);
         bigPictures_[i][2] = bigButtonPicture(caption, emblem, PictureState::Selected);
         auto* button = new PictureButton(strip_);
-        button->setObjectName(QString::fromUtf8(spec.name));
-        button->setGeometry(spec.place);
+        button->setObjectName(QString::fromUtf8(design.name));
+        button->setGeometry(design.place);
         button->setPictures(bigPictures_[i][0], bigPictures_[i][1], bigPictures_[i][2]);
         connect(button, &PictureButton::clicked, this, [this, i] { onBigButton(i); });
         bigButtons_[i] = button;
@@ -194,7 +194,7 @@ void MainWindow::onPageChanged(int index)
                     QMessageBox::Information);
         return;
     }
-    tabs_->setTabBarAutoHide(false); // the display setting a tile double-click switched off
+    tabs_->setUsesScrollButtons(true); // the display setting a tile double-click switched off
     switch (index) {
     case 0:
         tabs_->move(tabs_->x(), 48);

@@ -4,6 +4,7 @@
 #include "scrape/listing_filters.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "ui/picture_button.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -277,7 +278,13 @@ void MainWindowTest::pageChangeSizesTheWindow()
 {
     StartedWindow s;
     MainWindow& w = s.window;
+    const auto selected = [&](const char* name) {
+        auto* b = control<PictureButton>(&w, name);
+        return b->normalPicture().cacheKey() == b->hotPicture().cacheKey(); // the selected picture for both
+    };
     click(&w, "图形按钮2");
+    QVERIFY(selected("图形按钮2"));
+    QVERIFY(!selected("图形按钮1"));
     QCOMPARE(w.tabs()->currentIndex(), 4);
     QCOMPARE(w.size(), QSize(745, 400));
     click(&w, "图形按钮3");
@@ -286,6 +293,8 @@ void MainWindowTest::pageChangeSizesTheWindow()
     QCOMPARE(w.size(), QSize(745, 400));
     QCOMPARE(w.tabs()->y(), 48);
     click(&w, "图形按钮1");
+    QVERIFY(selected("图形按钮1"));
+    QVERIFY(!selected("图形按钮2") && !selected("图形按钮3"));
     QCOMPARE(w.tabs()->currentIndex(), 0);
     QCOMPARE(w.size(), QSize(745, 873));
 }
