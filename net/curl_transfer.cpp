@@ -62,6 +62,7 @@ struct TransferState {
     curl_off_t lastDown = 0;
     curl_off_t lastUp = 0;
     int currentStatus = 0;
+    bool sawLocation = false;
 };
 
 bool startsWithNoCase(const std::string& text, const char* prefix)
@@ -88,13 +89,16 @@ size_t onHeader(char* data, size_t size, size_t count, void* user)
         // A new response (1xx, a redirect, a proxy's answer): keep only the last.
         state->result->rawHeaders.clear();
         state->result->finalHeadersSeen = false;
+        state->sawLocation = false;
         state->currentStatus = line.size() > 12 ? std::atoi(line.c_str() + 9) : 0;
     }
     state->result->rawHeaders += line;
+    if (startsWithNoCase(line, "Location:"))
+        state->sawLocation = true;
     if (line == "\r\n" || line == "\n") {
         const bool informational = state->currentStatus >= 100 && state->currentStatus < 200;
         const bool redirectFollowed = state->request->followRedirects && state->currentStatus >= 300
-            && state->currentStatus < 400 && state->result->rawHeaders.find("ocation:") != std::string::npos;
+            && state->currentStatus < 400 && state->sawLocation;
         if (!informational && !redirectFollowed)
             state->result->finalHeadersSeen = true;
     }
