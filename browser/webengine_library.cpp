@@ -290,14 +290,6 @@ QWebEngineView* WebEngineLibrary::viewOf(std::int64_t browser) const
     return it == browsers_.end() ? nullptr : it->second.view.data();
 }
 
-QWebEngineView* WebEngineLibrary::viewOfWindow(int windowHandle) const
-{
-    for (const auto& [handle, object] : browsers_)
-        if (object.windowHandle == windowHandle && object.view)
-            return object.view.data();
-    return nullptr;
-}
-
 const WebEngineLibrary::FrameObject* WebEngineLibrary::frameOf(std::int64_t frame) const
 {
     const auto it = frames_.find(frame);

@@ -26,9 +26,6 @@ public:
 
     CallResult call(std::string_view entryPoint, const std::vector<Arg>& args) override;
 
-    // For tests and the player: the view behind a browser's window handle.
-    QWebEngineView* viewOfWindow(int windowHandle) const;
-
     // Called by the pages.
     void frameLoaded(std::int64_t browser, const std::string& name, bool isMain);
     void newWindowRequested(std::int64_t browser, const std::string& target);

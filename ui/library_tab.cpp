@@ -83,15 +83,15 @@ void MainWindow::buildLibraryPage(QWidget* page)
     tileLabels_.push_back(label);
     connect(tile, &PictureBox::doubleClicked, this, &MainWindow::openFromTile);
 
-    categoryGroup_ = new QGroupBox(page);
-    categoryGroup_->setObjectName(QStringLiteral("分组框1"));
-    categoryGroup_->setGeometry(707, 51, 176, 32);
-    auto* typeCaption = new QLabel(QStringLiteral("类型："), categoryGroup_);
+    auto* categoryGroup = new QGroupBox(page);
+    categoryGroup->setObjectName(QStringLiteral("分组框1"));
+    categoryGroup->setGeometry(707, 51, 176, 32);
+    auto* typeCaption = new QLabel(QStringLiteral("类型："), categoryGroup);
     typeCaption->setGeometry(6, 10, 46, 20);
-    seriesRadio_ = new QRadioButton(QStringLiteral("电视剧"), categoryGroup_);
+    seriesRadio_ = new QRadioButton(QStringLiteral("电视剧"), categoryGroup);
     seriesRadio_->setObjectName(QStringLiteral("单选框_电视剧"));
     seriesRadio_->setGeometry(54, 10, 56, 20);
-    filmRadio_ = new QRadioButton(QStringLiteral("电影"), categoryGroup_);
+    filmRadio_ = new QRadioButton(QStringLiteral("电影"), categoryGroup);
     filmRadio_->setObjectName(QStringLiteral("单选框_电影"));
     filmRadio_->setGeometry(120, 10, 48, 20);
     seriesRadio_->setChecked(true);

@@ -131,7 +131,6 @@ private:
     QPushButton* nextButton_ = nullptr;
     QLineEdit* jumpEdit_ = nullptr;
     QPushButton* jumpButton_ = nullptr;
-    QGroupBox* categoryGroup_ = nullptr;
     QRadioButton* seriesRadio_ = nullptr;
     QRadioButton* filmRadio_ = nullptr;
     QComboBox* yearCombo_ = nullptr;
