@@ -33,8 +33,6 @@ struct AppState;
 class PictureBox;
 class PictureButton;
 
-class MainWindow;
-
 // Steps of start-up that other parts of the application provide.
 struct StartupHooks {
     std::function<void()> attachSkin;
