@@ -50,35 +50,20 @@ void MainWindow::buildDetailsPage(QWidget* page)
     titleFont.setBold(true);
     detailTitle_->setFont(titleFont);
 
-    detailPoster_ = new PictureBox(page);
-    detailPoster_->setObjectName(QStringLiteral("图片框_详情"));
-    detailPoster_->setGeometry(10, 40, 188, 266);
+    detailPoster_ = placed<PictureBox>(page, "图片框_详情", {10, 40, 188, 266});
     detailPoster_->setFrameStyle(QFrame::Box);
 
     scoreLabel_ = transparentLabel(page, "透明标签_评分", {212, 14, 367, 16}, QString());
 
-    infoEdit_ = new QPlainTextEdit(page);
-    infoEdit_->setObjectName(QStringLiteral("编辑框_简介"));
-    infoEdit_->setGeometry(212, 40, 433, 216);
+    infoEdit_ = placed<QPlainTextEdit>(page, "编辑框_简介", {212, 40, 433, 216});
     infoEdit_->setReadOnly(true);
 
     transparentLabel(page, "透明标签_来源", {212, 268, 40, 20}, QStringLiteral("来源："));
-    sourceCombo_ = new QComboBox(page);
-    sourceCombo_->setObjectName(QStringLiteral("组合框_来源"));
-    sourceCombo_->setGeometry(252, 268, 75, 20);
+    sourceCombo_ = placed<QComboBox>(page, "组合框_来源", {252, 268, 75, 20});
 
     transparentLabel(page, "透明标签2", {652, 16, 90, 16}, QStringLiteral("双击集数播放"));
 
-    episodeList_ = new QTreeWidget(page);
-    episodeList_->setObjectName(QStringLiteral("超级列表框_剧集"));
-    episodeList_->setGeometry(650, 40, 93, 216);
-    episodeList_->setRootIsDecorated(false);
-    episodeList_->setColumnCount(2);
-    episodeList_->setHeaderHidden(true);
-    episodeList_->header()->setMinimumSectionSize(0);
-    episodeList_->header()->setStretchLastSection(false);
-    episodeList_->setColumnWidth(0, 65);
-    episodeList_->setColumnWidth(1, 0);
+    episodeList_ = reportList(page, "超级列表框_剧集", {650, 40, 93, 216}, {}, {65, 0});
 
     connect(sourceCombo_, &QComboBox::activated, this, &MainWindow::onSourceChosen);
     connect(episodeList_, &QTreeWidget::itemDoubleClicked, this, &MainWindow::onEpisodeDoubleClicked);

@@ -50,31 +50,22 @@ int leadingNumber(const QString& text)
 
 void MainWindow::buildLibraryPage(QWidget* page)
 {
-    auto* seriesFrame = new QFrame(page);
-    seriesFrame->setObjectName(QStringLiteral("外形框1"));
-    seriesFrame->setGeometry(11, 5, 73, 27);
+    auto* seriesFrame = placed<QFrame>(page, "外形框1", {11, 5, 73, 27});
     seriesButton_ = pushButton(seriesFrame, "电视剧", {1, 1, 71, 25}, QStringLiteral("电视剧"));
-    auto* filmFrame = new QFrame(page);
-    filmFrame->setObjectName(QStringLiteral("外形框2"));
-    filmFrame->setGeometry(88, 5, 73, 27);
+    auto* filmFrame = placed<QFrame>(page, "外形框2", {88, 5, 73, 27});
     filmButton_ = pushButton(filmFrame, "电影", {1, 1, 71, 25}, QStringLiteral("电影"));
 
-    quickSearchEdit_ = new QLineEdit(QStringLiteral("请输入搜索内容"), page);
-    quickSearchEdit_->setObjectName(QStringLiteral("编辑框2"));
-    quickSearchEdit_->setGeometry(300, 8, 120, 24);
+    quickSearchEdit_ = placed<QLineEdit>(page, "编辑框2", {300, 8, 120, 24});
+    quickSearchEdit_->setText(QStringLiteral("请输入搜索内容"));
     quickSearchButton_ = pushButton(page, "按钮1", {424, 8, 50, 24}, QStringLiteral("搜索"));
 
     pageLabel_ = transparentLabel(page, "透明标签_页数", {490, 10, 46, 20}, QString());
     previousButton_ = pushButton(page, "上一页", {544, 10, 50, 20}, QStringLiteral("上一页"));
     nextButton_ = pushButton(page, "下一页", {597, 10, 50, 20}, QStringLiteral("下一页"));
-    jumpEdit_ = new QLineEdit(page);
-    jumpEdit_->setObjectName(QStringLiteral("编辑框_跳转"));
-    jumpEdit_->setGeometry(649, 10, 48, 20);
+    jumpEdit_ = placed<QLineEdit>(page, "编辑框_跳转", {649, 10, 48, 20});
     jumpButton_ = pushButton(page, "跳转", {700, 10, 37, 20}, QStringLiteral("跳转"));
 
-    auto* tile = new PictureBox(page);
-    tile->setObjectName(QStringLiteral("图片框1"));
-    tile->setGeometry(6, 40, 100, 130);
+    auto* tile = placed<PictureBox>(page, "图片框1", {6, 40, 100, 130});
     tile->setFrameStyle(QFrame::Box);
     tile->setCursor(Qt::PointingHandCursor);
     QLabel* label = transparentLabel(page, "透明标签1", {7, 173, 100, 26}, QString());
@@ -83,25 +74,17 @@ void MainWindow::buildLibraryPage(QWidget* page)
     tileLabels_.push_back(label);
     connect(tile, &PictureBox::doubleClicked, this, &MainWindow::openFromTile);
 
-    auto* categoryGroup = new QGroupBox(page);
-    categoryGroup->setObjectName(QStringLiteral("分组框1"));
-    categoryGroup->setGeometry(707, 51, 176, 32);
+    auto* categoryGroup = placed<QGroupBox>(page, "分组框1", {707, 51, 176, 32});
     auto* typeCaption = new QLabel(QStringLiteral("类型："), categoryGroup);
     typeCaption->setGeometry(6, 10, 46, 20);
-    seriesRadio_ = new QRadioButton(QStringLiteral("电视剧"), categoryGroup);
-    seriesRadio_->setObjectName(QStringLiteral("单选框_电视剧"));
-    seriesRadio_->setGeometry(54, 10, 56, 20);
-    filmRadio_ = new QRadioButton(QStringLiteral("电影"), categoryGroup);
-    filmRadio_->setObjectName(QStringLiteral("单选框_电影"));
-    filmRadio_->setGeometry(120, 10, 48, 20);
+    seriesRadio_ = placed<QRadioButton>(categoryGroup, "单选框_电视剧", {54, 10, 56, 20});
+    seriesRadio_->setText(QStringLiteral("电视剧"));
+    filmRadio_ = placed<QRadioButton>(categoryGroup, "单选框_电影", {120, 10, 48, 20});
+    filmRadio_->setText(QStringLiteral("电影"));
     seriesRadio_->setChecked(true);
 
-    yearCombo_ = new QComboBox(page);
-    yearCombo_->setObjectName(QStringLiteral("组合框_年代"));
-    yearCombo_->setGeometry(792, 56, 68, 20);
-    typeCombo_ = new QComboBox(page);
-    typeCombo_->setObjectName(QStringLiteral("组合框_类型"));
-    typeCombo_->setGeometry(914, 88, 68, 20);
+    yearCombo_ = placed<QComboBox>(page, "组合框_年代", {792, 56, 68, 20});
+    typeCombo_ = placed<QComboBox>(page, "组合框_类型", {914, 88, 68, 20});
     fillCombo(typeCombo_, typeFilterItems(2));
     fillCombo(yearCombo_, yearFilterItems(2));
     applyButton_ = pushButton(page, "按钮_确定", {888, 280, 50, 24}, QStringLiteral("确定"));

@@ -27,9 +27,7 @@ PlayerWindow::PlayerWindow(QWidget* mainWindow, QTreeWidget* episodes, QLabel* t
     setGeometry(50, 50, 1303, 748);
 
     hint_ = transparentLabel(this, "透明标签1", {437, 1, 179, 20}, QStringLiteral("播放卡慢或播放不了，换一条线路"));
-    lines_ = new QComboBox(this);
-    lines_->setObjectName(QStringLiteral("组合框_线路"));
-    lines_->setGeometry(624, 2, 63, 20);
+    lines_ = placed<QComboBox>(this, "组合框_线路", {624, 2, 63, 20});
     changeLine_ = pushButton(this, "刷新", {696, 1, 55, 20}, QStringLiteral("更换线路"));
     previous_ = pushButton(this, "上一集", {1114, 1, 40, 20}, QStringLiteral("上一集"));
     next_ = pushButton(this, "下一集", {1171, 1, 40, 20}, QStringLiteral("下一集"));

@@ -22,32 +22,18 @@ namespace pelizo {
 
 void MainWindow::buildSearchPage(QWidget* page)
 {
-    searchEdit_ = new QLineEdit(page);
-    searchEdit_->setObjectName(QStringLiteral("编辑框_搜索"));
-    searchEdit_->setGeometry(20, 12, 216, 30);
+    searchEdit_ = placed<QLineEdit>(page, "编辑框_搜索", {20, 12, 216, 30});
     searchButton_ = pushButton(page, "按钮_搜索", {244, 12, 64, 30}, QStringLiteral("搜索"));
-    keepRecords_ = new QCheckBox(QStringLiteral("保留记录"), page);
-    keepRecords_->setObjectName(QStringLiteral("选择框1"));
-    keepRecords_->setGeometry(318, 17, 80, 20);
+    keepRecords_ = placed<QCheckBox>(page, "选择框1", {318, 17, 80, 20});
+    keepRecords_->setText(QStringLiteral("保留记录"));
     transparentLabel(page, "透明标签3", {20, 50, 200, 16}, QStringLiteral("仅显示前5条搜索结果"));
 
-    searchList_ = new QTreeWidget(page);
-    searchList_->setObjectName(QStringLiteral("超级列表框_搜索"));
-    searchList_->setGeometry(20, 72, 357, 207);
-    searchList_->setRootIsDecorated(false);
-    searchList_->setColumnCount(4);
-    searchList_->setHeaderLabels({QStringLiteral("剧名"), QStringLiteral("类型"), QStringLiteral("地址"),
-                                  QStringLiteral("图片地址")});
     // The two address columns are 0 wide: the rows carry them unseen.
-    const int widths[4] = {250, 80, 0, 0};
-    searchList_->header()->setMinimumSectionSize(0);
-    searchList_->header()->setStretchLastSection(false);
-    for (int c = 0; c < 4; ++c)
-        searchList_->setColumnWidth(c, widths[c]);
+    searchList_ = reportList(page, "超级列表框_搜索", {20, 72, 357, 207},
+                             {QStringLiteral("剧名"), QStringLiteral("类型"), QStringLiteral("地址"), QStringLiteral("图片地址")},
+                             {250, 80, 0, 0});
 
-    searchPoster_ = new PictureBox(page);
-    searchPoster_->setObjectName(QStringLiteral("图片框2"));
-    searchPoster_->setGeometry(420, 12, 190, 265);
+    searchPoster_ = placed<PictureBox>(page, "图片框2", {420, 12, 190, 265});
     searchPoster_->setFrameStyle(QFrame::Box);
 
     connect(searchButton_, &QPushButton::clicked, this, &MainWindow::onTabSearch);
