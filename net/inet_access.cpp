@@ -7,6 +7,7 @@
 #include "net/text.h"
 
 #include <cstdlib>
+#include <strings.h>
 
 namespace pelizo {
 namespace {
@@ -27,14 +28,6 @@ std::string lower(std::string s)
 }
 
 bool isSecure(const std::string& url) { return lower(url.substr(0, 5)) == "https"; }
-
-std::string upperName(std::string s)
-{
-    for (auto& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 } // namespace
 
@@ -106,8 +99,7 @@ std::string convertCharset(const std::string& bytes, std::string* fromCharset, s
         *toCharset = to;
 
     std::string input = bytes;
-    const bool fromUtf8 = upperName(from) == "UTF-8";
-    if (fromUtf8 && input.rfind("\xEF\xBB\xBF", 0) == 0)
+    if (strcasecmp(from.c_str(), "UTF-8") == 0 && input.rfind("\xEF\xBB\xBF", 0) == 0)
         input.erase(0, 3); // the text stream reads past a byte-order mark
     bool ok = false;
     // The text passes through code page 936 on its way, as the stream's text does.
@@ -117,7 +109,7 @@ std::string convertCharset(const std::string& bytes, std::string* fromCharset, s
     std::string out = convertEncoding(text, "CP936", to, &ok);
     if (!ok)
         return bytes;
-    if (upperName(to) == "UTF-8")
+    if (strcasecmp(to.c_str(), "UTF-8") == 0)
         out.insert(0, "\xEF\xBB\xBF"); // written text starts with a byte-order mark
     if (startPosition && *startPosition > 0)
         out.erase(0, std::min(out.size(), static_cast<size_t>(*startPosition)));
